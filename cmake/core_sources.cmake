@@ -1,0 +1,28 @@
+# The portable core: everything that needs no window. It must build without <windows.h>.
+set(VISTELO_CORE_SOURCES
+  config/text_codec.cpp
+  config/ini_file.cpp
+  config/settings.cpp
+  config/settings_file.cpp
+  config/replace_file.cpp
+  config/string_tables.cpp
+  exhibit/exhibit_list.cpp
+)
+
+set(VISTELO_CORE_TEST_SOURCES
+  tests/core/text_codec_test.cpp
+  tests/core/ini_file_test.cpp
+  tests/core/settings_test.cpp
+  tests/core/settings_file_test.cpp
+  tests/core/replace_file_test.cpp
+  tests/core/string_tables_test.cpp
+  tests/core/exhibit_list_test.cpp
+)
+
+# Builds one copy of the core library with the given extra compile/link options.
+function(vistelo_add_core name)
+  add_library(${name} STATIC ${VISTELO_CORE_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${VISTELO_WARNINGS} ${ARGN})
+  target_link_options(${name} PUBLIC ${ARGN})
+endfunction()

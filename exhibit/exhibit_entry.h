@@ -1,0 +1,34 @@
+#pragma once
+// One picture file of the exhibit.
+
+#include <cstdint>
+#include <string>
+
+#include "config/fixed_text.h"
+
+namespace vistelo {
+
+// A file time: 100-nanosecond intervals since 1 January 1601 (UTC), as two halves.
+struct FileTime {
+  std::uint32_t low = 0;
+  std::uint32_t high = 0;
+  std::uint64_t ticks() const { return (static_cast<std::uint64_t>(high) << 32) | low; }
+  bool operator==(const FileTime& o) const { return low == o.low && high == o.high; }
+};
+
+struct ExhibitEntry {
+  // Full path as found: for a shortcut the ".lnk" file itself, not its target.
+  std::wstring path;
+  FileTime created;
+  FileTime modified;
+  // Stamped with the current time whenever the entry is shown.
+  FileTime accessed;
+};
+
+// True when the path can be an entry: not empty and short enough for the program's
+// 260-character path buffers.
+inline bool fitsPathBuffer(const std::wstring& path) {
+  return !path.empty() && path.size() < kPathCapacity && path.find(L'\0') == std::wstring::npos;
+}
+
+}  // namespace vistelo
