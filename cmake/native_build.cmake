@@ -54,7 +54,8 @@ if(VISTELO_WINDOWS)
       add_test(NAME ${suite}_wine_${arch}
         COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${VISTELO_WINEPREFIX} WINEDEBUG=-all
                 WINEDLLOVERRIDES=mscoree,mshtml=
-                ${WINE_PROGRAM} ${CMAKE_BINARY_DIR}/${arch}/${suite}.exe)
+                ${WINE_PROGRAM} ${CMAKE_BINARY_DIR}/${arch}/${suite}.exe
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
       set_tests_properties(${suite}_wine_${arch} PROPERTIES
         FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine TIMEOUT 300)
     endforeach()

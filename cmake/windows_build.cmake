@@ -15,6 +15,7 @@ set(VISTELO_WIN_SOURCES
   app/main_dialog.cpp
   app/commands.cpp
   app/slide_clock.cpp
+  config/command_line.cpp
   config/file_io_win.cpp
   config/settings_store.cpp
   config/text_file.cpp
@@ -58,6 +59,7 @@ add_executable(win_tests
   tests/win/file_io_win_test.cpp
   tests/win/entry_from_file_test.cpp
 )
+target_include_directories(win_tests PRIVATE tests/win)
 target_compile_options(win_tests PRIVATE ${VISTELO_WARNINGS})
 target_link_options(win_tests PRIVATE ${VISTELO_STATIC_RUNTIME})
 target_link_libraries(win_tests PRIVATE vistelo_win gtest_main)

@@ -1,0 +1,79 @@
+#include "app/viewer.h"
+
+#include <commctrl.h>
+
+#include "app/app_info.h"
+#include "config/settings_file.h"
+#include "resources/resource_ids.h"
+
+Viewer::Viewer(HWND window) : mainWindow(window), random(5489u) {
+  // Every setting starts at its default (the Settings constructor); the view and
+  // clock fields at their initial values above.
+  HDC screen = GetDC(nullptr);
+  viewDC = CreateCompatibleDC(screen);
+  spareDC = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  startImaging(imagingToken);
+
+  HICON icon = LoadIconW(appInfo.instance, MAKEINTRESOURCEW(IDI_MAIN));
+  SetClassLongPtrW(mainWindow, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  trayIcon.cbSize = sizeof trayIcon;
+  trayIcon.hWnd = mainWindow;
+  trayIcon.uID = 0;
+  trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  trayIcon.uCallbackMessage = WM_USER + 1;
+  trayIcon.hIcon = icon;
+  lstrcpynW(trayIcon.szTip, appInfo.caption, ARRAYSIZE(trayIcon.szTip));
+  DragAcceptFiles(mainWindow, TRUE);
+
+  const DWORD ticks = GetTickCount();
+  srand(ticks);
+  random.seed(ticks);
+
+  setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32"), "SetLayeredWindowAttributes")));
+  LOGFONTW font = {};
+  font.lfPitchAndFamily = VARIABLE_PITCH;
+  guiFont = CreateFontIndirectW(&font);
+}
+
+Viewer::~Viewer() { releaseDrawingObjects(); }
+
+void Viewer::teardown() {
+  if (tornDown_) return;
+  tornDown_ = true;
+  stopImaging(imagingToken);
+  if (settings.trayicon || settings.layer == 2) removeTrayIcon();
+  if (settings.savesettings) saveSettings();
+  // The desktop repaints itself, also after the wallpaper mode.
+  InvalidateRect(nullptr, nullptr, TRUE);
+  PostQuitMessage(0);
+  enabledTransitions.clear();
+  exhibit.savedEntries.clear();
+  exhibit.clear();
+  releaseDrawingObjects();
+}
+
+void Viewer::releaseDrawingObjects() {
+  if (viewDC != nullptr) {
+    if (viewDCInitialBitmap != nullptr) SelectObject(viewDC, viewDCInitialBitmap);
+    DeleteDC(viewDC);
+    viewDC = nullptr;
+  }
+  if (viewBitmap != nullptr) DeleteObject(viewBitmap);
+  viewBitmap = nullptr;
+  if (spareDC != nullptr) {
+    if (spareDCInitialBitmap != nullptr) SelectObject(spareDC, spareDCInitialBitmap);
+    DeleteDC(spareDC);
+    spareDC = nullptr;
+  }
+  if (spareBitmap != nullptr) DeleteObject(spareBitmap);
+  spareBitmap = nullptr;
+  if (backgroundBrush != nullptr) DeleteObject(backgroundBrush);
+  backgroundBrush = nullptr;
+  if (guiFont != nullptr) DeleteObject(guiFont);
+  guiFont = nullptr;
+}

@@ -1,0 +1,4 @@
+// Showing the current entry.
+#include "app/viewer.h"
+
+void Viewer::showCurrent(bool) {}
