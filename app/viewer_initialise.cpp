@@ -24,6 +24,8 @@ vistelo::Rect32 toRect32(const RECT& r) { return {r.left, r.top, r.right, r.bott
 void setStyle(HWND window, LONG_PTR add, LONG_PTR remove) {
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   SetWindowLongPtrW(window, GWL_STYLE, (style | add) & ~remove);
+  // The frame is measured again only when told to.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 }  // namespace
