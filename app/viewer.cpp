@@ -57,23 +57,31 @@ void Viewer::teardown() {
   releaseDrawingObjects();
 }
 
+namespace {
+
+// Puts the context's first bitmap back before deleting the context and its bitmap.
+void releaseCanvas(HDC& dc, HBITMAP& bitmap, HGDIOBJ& initialBitmap) {
+  if (dc != nullptr) {
+    if (initialBitmap != nullptr) SelectObject(dc, initialBitmap);
+    DeleteDC(dc);
+  }
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  dc = nullptr;
+  bitmap = nullptr;
+  initialBitmap = nullptr;
+}
+
+template <typename Handle>
+void deleteObject(Handle& handle) {
+  if (handle != nullptr) DeleteObject(handle);
+  handle = nullptr;
+}
+
+}  // namespace
+
 void Viewer::releaseDrawingObjects() {
-  if (viewDC != nullptr) {
-    if (viewDCInitialBitmap != nullptr) SelectObject(viewDC, viewDCInitialBitmap);
-    DeleteDC(viewDC);
-    viewDC = nullptr;
-  }
-  if (viewBitmap != nullptr) DeleteObject(viewBitmap);
-  viewBitmap = nullptr;
-  if (spareDC != nullptr) {
-    if (spareDCInitialBitmap != nullptr) SelectObject(spareDC, spareDCInitialBitmap);
-    DeleteDC(spareDC);
-    spareDC = nullptr;
-  }
-  if (spareBitmap != nullptr) DeleteObject(spareBitmap);
-  spareBitmap = nullptr;
-  if (backgroundBrush != nullptr) DeleteObject(backgroundBrush);
-  backgroundBrush = nullptr;
-  if (guiFont != nullptr) DeleteObject(guiFont);
-  guiFont = nullptr;
+  releaseCanvas(viewDC, viewBitmap, viewDCInitialBitmap);
+  releaseCanvas(spareDC, spareBitmap, spareDCInitialBitmap);
+  deleteObject(backgroundBrush);
+  deleteObject(guiFont);
 }

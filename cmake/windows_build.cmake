@@ -40,7 +40,7 @@ target_link_libraries(vistelo_win PUBLIC vistelo_core ${VISTELO_WIN_LIBS})
 
 add_executable(Vistelo WIN32 app/main.cpp resources/vistelo.rc)
 target_compile_options(Vistelo PRIVATE ${VISTELO_WARNINGS})
-target_link_options(Vistelo PRIVATE -municode ${VISTELO_STATIC_RUNTIME})
+target_link_options(Vistelo PRIVATE -municode ${VISTELO_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
 target_link_libraries(Vistelo PRIVATE vistelo_win)
 
 # GoogleTest from the Debian source package, built with this toolchain.
