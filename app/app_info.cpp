@@ -1,5 +1,7 @@
 #include "app/app_info.h"
 
+#include "app/viewer.h"
+
 AppInfo appInfo = {nullptr, nullptr, nullptr, nullptr, L"Vistelo", L"2.00"};
 Viewer* theViewer = nullptr;
 
@@ -18,5 +20,10 @@ KeepAwake keepAwake;
 }  // namespace
 
 int showMessage(const wchar_t* text, UINT flags) {
-  return MessageBoxW(appInfo.mainWindow, text, appInfo.caption, flags);
+  // The box runs its own message loop; the Viewer must outlive it.
+  Viewer* viewer = theViewer;
+  if (viewer != nullptr) viewer->enterNestedLoop();
+  const int answer = MessageBoxW(appInfo.mainWindow, text, appInfo.caption, flags);
+  if (viewer != nullptr) viewer->leaveNestedLoop();
+  return answer;
 }

@@ -34,6 +34,7 @@ void Viewer::dispatchCommand(int id) {
       break;
     default:
       // Commands of the subsystems still to come do nothing yet.
+      dispatchExhibitCommand(id);
       break;
   }
 }

@@ -13,6 +13,12 @@ constexpr int kShowHideHotkey = 1351;
 void endViewer() {
   Viewer* viewer = theViewer;
   if (viewer == nullptr) return;
+  // Inside a loop of the Viewer's own (waiting for a scan) it is only torn down; the
+  // window's destruction frees it once that loop has returned.
+  if (viewer->inNestedLoop()) {
+    viewer->teardown();
+    return;
+  }
   // Cleared first, so that whatever teardown sets off finds no Viewer to run again.
   theViewer = nullptr;
   viewer->teardown();
@@ -37,7 +43,12 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (wParam != 0) endViewer();
       return TRUE;
     case WM_CLOSE:
-      DestroyWindow(window);
+    case WM_CLOSE_INSTANCE:
+      if (viewer != nullptr && viewer->inNestedLoop()) {
+        viewer->deferClose();
+      } else {
+        DestroyWindow(window);
+      }
       return TRUE;
     case WM_POWERBROADCAST:
       // Suspend requests are refused while pictures are shown.
@@ -122,11 +133,11 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_REFRESH_STATUS:
       viewer->updateStatus();
       return TRUE;
-    case WM_CLOSE_INSTANCE:
-      DestroyWindow(window);
-      return TRUE;
     case WM_SCAN_FINISHED:
       viewer->autofind();
+      return TRUE;
+    case WM_SCAN_BATCH:
+      viewer->onScanBatch(reinterpret_cast<ScanBatch*>(lParam));
       return TRUE;
   }
   return FALSE;

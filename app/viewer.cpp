@@ -42,12 +42,26 @@ Viewer::Viewer(HWND window) : mainWindow(window), random(5489u) {
 
 Viewer::~Viewer() { releaseDrawingObjects(); }
 
+void Viewer::leaveNestedLoop() {
+  if (--nestedLoops_ == 0 && closeDeferred_) {
+    closeDeferred_ = false;
+    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+  }
+}
+
 void Viewer::teardown() {
   if (tornDown_) return;
   tornDown_ = true;
   stopImaging(imagingToken);
   if (settings.trayicon || settings.layer == 2) removeTrayIcon();
   if (settings.savesettings) saveSettings();
+  // No walk may outlive the lists; batches still queued are freed unread. (Before the
+  // quit message: a filtered peek may hand that one out too.)
+  scanWorker.cancelAndJoin();
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_SCAN_BATCH, WM_SCAN_BATCH, PM_REMOVE)) {
+    if (message.message == WM_SCAN_BATCH) delete reinterpret_cast<ScanBatch*>(message.lParam);
+  }
   // The desktop repaints itself, also after the wallpaper mode.
   InvalidateRect(nullptr, nullptr, TRUE);
   PostQuitMessage(0);

@@ -8,11 +8,14 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "config/fixed_text.h"
 #include "config/settings.h"
 #include "exhibit/exhibit_list.h"
+#include "exhibit/scan_worker.h"
 #include "view/picture.h"
 
 using vistelo::PathText;
@@ -54,17 +57,32 @@ class Viewer {
   void saveNow();
   void chooseSettingsFile();
 
-  // Command line (config/command_line.cpp, to come) and language (config/language.cpp).
+  // Command line (config/command_line_apply.cpp) and language (config/language.cpp).
   void applyCommandLine();
   void captureMenuTextsAndReadLanguage();
 
   // Exhibit (exhibit/).
-  bool buildExhibit(const wchar_t* folder);
-  void pickExhibitRoot(bool build);
+  bool buildExhibit(const wchar_t* root, bool append = false, const std::vector<std::wstring>* roots = nullptr);
+  void onScanBatch(ScanBatch* batch);
+  void sortExhibit();
+  void openFolder(const wchar_t* path, bool viewExhibit);
+  bool pickExhibitRoot(bool build);
+  void viewLinkTarget();
   void dropFiles(HDROP drop);
+  void logUnloadable();
+  void stepPastUnloadable(bool forward);
+  void removeCurrentEntry();
+  bool dispatchExhibitCommand(int id);
   void startWatcher();
   void autofind();
   vistelo::ShortcutResolver& shortcuts();
+  // While a message loop runs inside a Viewer operation (a scan's first result, a
+  // dialog, a message box) the window must not be destroyed: a close that arrives
+  // then is carried out when the outermost loop has returned.
+  bool inNestedLoop() const { return nestedLoops_ > 0; }
+  void enterNestedLoop() { ++nestedLoops_; }
+  void leaveNestedLoop();
+  void deferClose() { closeDeferred_ = true; }
 
   // View (view/).
   void showCurrent(bool forward);
@@ -80,6 +98,7 @@ class Viewer {
   void corralWindow();
   void findProjector();
   void measureMonitors();
+  void centerWindow();
   void mouseMove(WPARAM keys, int x, int y);
   void buttonDown(WPARAM keys, int x, int y);
   void buttonUp(WPARAM keys, int x, int y);
@@ -89,6 +108,10 @@ class Viewer {
   void trayNotify(LPARAM mouseMessage);
   void showHide();
   void closeOtherInstances();
+
+  // Wallpaper (fileops/wallpaper.cpp).
+  void setWallpaperFromFile(int style);
+  void clearWallpaper();
 
   // Menus (ui/).
   void showMainMenu(int x, int y, int submenuPosition);
@@ -173,7 +196,11 @@ class Viewer {
 
   // Exhibit
   vistelo::Exhibit exhibit;
-  HANDLE firstResultEvent = nullptr;
+  ScanWorker scanWorker;
+  std::uint32_t scanGeneration = 0;  // the walk whose batches are taken; others are stale
+  bool firstResultPending = false;
+  ScanJob scanOrder;                 // the order the running walk sorts its list by
+  std::unordered_set<std::wstring> removedDuringScan;
   HANDLE watchHandle = nullptr;
   HANDLE watchStopEvent = nullptr;
 
@@ -185,6 +212,12 @@ class Viewer {
   bool desktopFromFile = false;
 
  private:
+  void waitForFirstResult();
+  void finishScan(std::vector<vistelo::ExhibitEntry>&& sorted);
+  vistelo::ExhibitView exhibitView() const;
+  void applyExhibitView(const vistelo::ExhibitView& view);
+  int nestedLoops_ = 0;
+  bool closeDeferred_ = false;
   bool tornDown_ = false;
   void releaseDrawingObjects();
 };

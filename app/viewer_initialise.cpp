@@ -8,6 +8,7 @@
 #include "app/app_info.h"
 #include "app/viewer.h"
 #include "config/string_tables.h"
+#include "exhibit/shell_link.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -63,18 +64,16 @@ void Viewer::initialise() {
 
   locateFilesAndConfigure();
 
-  if (!buildExhibit(exhibit.exhibitRoot.c_str())) pickExhibitRoot(true);
-
+  // A root that is not there is reported (once) before anything is built from it, and
+  // the program's folder stands in; a root without pictures lets the user pick another.
   if (isUnavailable(exhibit.exhibitRoot.c_str())) {
     std::wstring text = exhibit.exhibitRoot.c_str();
     text += L' ';
     text += vistelo::langTable().messageText(vistelo::kMsgIsUnavailable);
     showMessage(text.c_str(), MB_ICONEXCLAMATION);
-    if (isUnavailable(exhibit.exhibitRoot.c_str())) {
-      exhibit.exhibitRoot = programFolder;
-      buildExhibit(exhibit.exhibitRoot.c_str());
-    }
+    if (isUnavailable(exhibit.exhibitRoot.c_str())) exhibit.exhibitRoot = programFolder;
   }
+  if (!buildExhibit(exhibit.exhibitRoot.c_str())) pickExhibitRoot(true);
 
   if (settings.autorefresh) startWatcher();
 
@@ -164,8 +163,7 @@ void Viewer::setUpWindow() {
     desktopFromFile = true;
   } else {
     wchar_t desktop[MAX_PATH] = L"";
-    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop)))
-      settings.desktop.assign(desktop);
+    if (SUCCEEDED(desktopDirectory(desktop))) settings.desktop.assign(desktop);
   }
 
   if (settings.projector) {

@@ -21,11 +21,12 @@ def main(runs):
     harness.prepare_prefix(harness.env_path("VISTELO_WINEPREFIX"))
     start_times, exit_times = [], []
     with harness.Session() as session:
-        session.start()  # a first run warms the wineserver and the file cache
+        picture = {"sample.jpg": b"x"}  # a folder without pictures would ask for one
+        session.start(files=picture)  # a first run warms the wineserver and the file cache
         session.close_main()
         for _ in range(runs):
             began = time.monotonic()
-            session.start(wait_window=False)
+            session.start(files=picture, wait_window=False)
             harness.wait_until(lambda: _visible(session), True, timeout=30, interval=0.01)
             start_times.append(time.monotonic() - began)
             began = time.monotonic()

@@ -6,7 +6,11 @@ set(VISTELO_CORE_SOURCES
   config/settings_file.cpp
   config/replace_file.cpp
   config/string_tables.cpp
+  config/command_line.cpp
   exhibit/exhibit_list.cpp
+  exhibit/sorting.cpp
+  exhibit/folder_steps.cpp
+  exhibit/folder_walk.cpp
 )
 
 set(VISTELO_CORE_TEST_SOURCES
@@ -16,7 +20,11 @@ set(VISTELO_CORE_TEST_SOURCES
   tests/core/settings_file_test.cpp
   tests/core/replace_file_test.cpp
   tests/core/string_tables_test.cpp
+  tests/core/command_line_test.cpp
   tests/core/exhibit_list_test.cpp
+  tests/core/sorting_test.cpp
+  tests/core/folder_steps_test.cpp
+  tests/core/folder_walk_test.cpp
 )
 
 # Builds one copy of the core library with the given extra compile/link options.

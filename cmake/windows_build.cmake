@@ -15,13 +15,17 @@ set(VISTELO_WIN_SOURCES
   app/main_dialog.cpp
   app/commands.cpp
   app/slide_clock.cpp
-  config/command_line.cpp
+  config/command_line_apply.cpp
   config/file_io_win.cpp
   config/settings_store.cpp
   config/text_file.cpp
   config/language.cpp
   exhibit/entry_from_file.cpp
+  exhibit/exhibit_commands.cpp
   exhibit/folder_scan.cpp
+  exhibit/scan_worker.cpp
+  exhibit/shell_link.cpp
+  exhibit/shell_shortcuts.cpp
   exhibit/watcher.cpp
   view/picture.cpp
   view/view_geometry.cpp
@@ -29,6 +33,7 @@ set(VISTELO_WIN_SOURCES
   window/window_modes.cpp
   window/mouse.cpp
   window/tray_hotkey.cpp
+  fileops/wallpaper.cpp
   ui/popup_menus.cpp
 )
 set(VISTELO_WIN_LIBS gdiplus comctl32 comdlg32 shell32 ole32 uuid user32 gdi32 kernel32)
@@ -58,6 +63,7 @@ target_link_libraries(core_tests PRIVATE vistelo_core gtest_main)
 add_executable(win_tests
   tests/win/file_io_win_test.cpp
   tests/win/entry_from_file_test.cpp
+  tests/win/shell_link_test.cpp
 )
 target_include_directories(win_tests PRIVATE tests/win)
 target_compile_options(win_tests PRIVATE ${VISTELO_WARNINGS})
@@ -67,3 +73,9 @@ target_link_libraries(win_tests PRIVATE vistelo_win gtest_main)
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/driver/CMakeLists.txt)
   add_subdirectory(tests/e2e/driver)
 endif()
+
+# Timing of the folder walk on a real tree (run under Wine or on Windows; not a test).
+add_executable(scan_benchmark benchmarks/windows/scan_benchmark.cpp)
+target_compile_options(scan_benchmark PRIVATE ${VISTELO_WARNINGS})
+target_link_options(scan_benchmark PRIVATE -municode ${VISTELO_STATIC_RUNTIME})
+target_link_libraries(scan_benchmark PRIVATE vistelo_win)

@@ -222,21 +222,21 @@ const std::vector<SettingSpec>& settingsSchema() {
 }
 
 Settings::Settings() {
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.field == nullptr) continue;
-    void* target = spec.field(*this);
-    switch (spec.kind) {
+  for (const SettingSpec& row : settingsSchema()) {
+    if (row.field == nullptr) continue;
+    void* target = row.field(*this);
+    switch (row.kind) {
       case SettingKind::Switch:
-        *static_cast<bool*>(target) = spec.defaultNumber != 0;
+        *static_cast<bool*>(target) = row.defaultNumber != 0;
         break;
       case SettingKind::Small:
       case SettingKind::Number:
-        *static_cast<std::int32_t*>(target) = spec.defaultNumber;
+        *static_cast<std::int32_t*>(target) = row.defaultNumber;
         break;
       case SettingKind::Text: {
         auto* text = static_cast<wchar_t*>(target);
         std::size_t n = 0;
-        for (; spec.defaultText[n] != 0 && n + 1 < spec.capacity; ++n) text[n] = spec.defaultText[n];
+        for (; row.defaultText[n] != 0 && n + 1 < row.capacity; ++n) text[n] = row.defaultText[n];
         text[n] = 0;
         break;
       }
@@ -247,14 +247,14 @@ Settings::Settings() {
 }
 
 void keepSettingsInRange(Settings& settings) {
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.kind != SettingKind::Small && spec.kind != SettingKind::Number) continue;
-    auto* value = static_cast<std::int32_t*>(spec.field(settings));
-    if (spec.rule == RangeRule::Clamp) {
-      if (*value < spec.low) *value = spec.low;
-      if (*value > spec.high) *value = spec.high;
-    } else if (spec.rule == RangeRule::Choices && (*value < spec.low || *value > spec.high)) {
-      *value = spec.defaultNumber;
+  for (const SettingSpec& row : settingsSchema()) {
+    if (row.kind != SettingKind::Small && row.kind != SettingKind::Number) continue;
+    auto* value = static_cast<std::int32_t*>(row.field(settings));
+    if (row.rule == RangeRule::Clamp) {
+      if (*value < row.low) *value = row.low;
+      if (*value > row.high) *value = row.high;
+    } else if (row.rule == RangeRule::Choices && (*value < row.low || *value > row.high)) {
+      *value = row.defaultNumber;
     }
   }
 }

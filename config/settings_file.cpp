@@ -22,16 +22,16 @@ SettingType storageType(SettingKind kind) {
 // fixed text and left out of reading, so no file can change them.
 SettingsTable sectionTable(const wchar_t* section, Settings& settings, bool forWriting) {
   SettingsTable table;
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (std::wcscmp(spec.section, section) != 0) continue;
-    if (spec.kind == SettingKind::Comment) {
+  for (const SettingSpec& row : settingsSchema()) {
+    if (std::wcscmp(row.section, section) != 0) continue;
+    if (row.kind == SettingKind::Comment) {
       if (forWriting) {
-        table.push_back({spec.key, SettingType::Text, const_cast<wchar_t*>(spec.defaultText),
-                         std::char_traits<wchar_t>::length(spec.defaultText) + 1});
+        table.push_back({row.key, SettingType::Text, const_cast<wchar_t*>(row.defaultText),
+                         std::char_traits<wchar_t>::length(row.defaultText) + 1});
       }
       continue;
     }
-    table.push_back({spec.key, storageType(spec.kind), spec.field(settings), spec.capacity});
+    table.push_back({row.key, storageType(row.kind), row.field(settings), row.capacity});
   }
   return table;
 }

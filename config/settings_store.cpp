@@ -73,7 +73,10 @@ void Viewer::chooseSettingsFile() {
   dialog.lpstrTitle = vistelo::langTable().messageText(vistelo::kMsgSaveSettingsTitle);
   dialog.lpstrDefExt = L"ini";
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&dialog)) return;
+  enterNestedLoop();
+  const BOOL chosen = GetSaveFileNameW(&dialog);
+  leaveNestedLoop();
+  if (!chosen) return;
 
   // The chosen file takes over only once the settings are safely there.
   const PathText previous = settingsPath;

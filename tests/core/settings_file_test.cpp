@@ -51,21 +51,21 @@ Settings extremeSettings() {
   while (longPath.size() < 259) longPath += L'd';
   const std::wstring outsideBmp{L'C', L':', L'\\', wchar_t(0xD83D), wchar_t(0xDE00), L'=', L'\u00e9'};
   std::int32_t n = 0;
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.field == nullptr) continue;
-    void* field = spec.field(s);
+  for (const SettingSpec& row : settingsSchema()) {
+    if (row.field == nullptr) continue;
+    void* field = row.field(s);
     ++n;
-    switch (spec.kind) {
-      case SettingKind::Switch: *static_cast<bool*>(field) = spec.defaultNumber == 0; break;
+    switch (row.kind) {
+      case SettingKind::Switch: *static_cast<bool*>(field) = row.defaultNumber == 0; break;
       case SettingKind::Small:
       case SettingKind::Number: {
-        std::int32_t value = spec.rule == RangeRule::Any ? -32000 + n : spec.high - (n % 2);
-        if (spec.rule == RangeRule::Clamp && spec.low < 0) value = spec.low + n;
+        std::int32_t value = row.rule == RangeRule::Any ? -32000 + n : row.high - (n % 2);
+        if (row.rule == RangeRule::Clamp && row.low < 0) value = row.low + n;
         *static_cast<std::int32_t*>(field) = value;
         break;
       }
       case SettingKind::Text: {
-        const std::wstring& text = (spec.capacity == 12) ? std::wstring(L"9.99 beta x") : (n % 2 ? longPath : outsideBmp);
+        const std::wstring& text = (row.capacity == 12) ? std::wstring(L"9.99 beta x") : (n % 2 ? longPath : outsideBmp);
         std::copy(text.begin(), text.end(), static_cast<wchar_t*>(field));
         static_cast<wchar_t*>(field)[text.size()] = 0;
         break;

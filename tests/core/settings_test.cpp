@@ -12,18 +12,18 @@ namespace {
 TEST(SettingsSchemaTest, SectionsAreContiguousAndInFileOrder) {
   const auto& sections = settingsSections();
   std::size_t sectionIndex = 0;
-  for (const SettingSpec& spec : settingsSchema()) {
-    while (sectionIndex < sections.size() && std::wcscmp(sections[sectionIndex], spec.section) != 0) ++sectionIndex;
-    ASSERT_LT(sectionIndex, sections.size()) << "row out of order: " << std::string(spec.key, spec.key + std::wcslen(spec.key));
+  for (const SettingSpec& row : settingsSchema()) {
+    while (sectionIndex < sections.size() && std::wcscmp(sections[sectionIndex], row.section) != 0) ++sectionIndex;
+    ASSERT_LT(sectionIndex, sections.size()) << "row out of order: " << std::string(row.key, row.key + std::wcslen(row.key));
   }
 }
 
 TEST(SettingsSchemaTest, KeysAreUniqueWithinASectionIgnoringCase) {
   std::set<std::wstring> seen;
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.kind == SettingKind::Comment) continue;
-    std::wstring key = std::wstring(spec.section) + L"/";
-    for (const wchar_t* p = spec.key; *p; ++p) key += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*p)));
+  for (const SettingSpec& row : settingsSchema()) {
+    if (row.kind == SettingKind::Comment) continue;
+    std::wstring key = std::wstring(row.section) + L"/";
+    for (const wchar_t* p = row.key; *p; ++p) key += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*p)));
     EXPECT_TRUE(seen.insert(key).second);
   }
 }
@@ -32,12 +32,12 @@ TEST(SettingsSchemaTest, EveryDefaultLiesInItsRange) {
   Settings defaults;
   Settings kept = defaults;
   keepSettingsInRange(kept);
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.kind != SettingKind::Small && spec.kind != SettingKind::Number) continue;
-    EXPECT_EQ(*static_cast<std::int32_t*>(spec.field(kept)), *static_cast<std::int32_t*>(spec.field(defaults)));
-    if (spec.kind == SettingKind::Small && spec.rule != RangeRule::Any) {
-      EXPECT_GE(spec.low, -32768);
-      EXPECT_LE(spec.high, 32767);  // small numbers are 16-bit in the file
+  for (const SettingSpec& row : settingsSchema()) {
+    if (row.kind != SettingKind::Small && row.kind != SettingKind::Number) continue;
+    EXPECT_EQ(*static_cast<std::int32_t*>(row.field(kept)), *static_cast<std::int32_t*>(row.field(defaults)));
+    if (row.kind == SettingKind::Small && row.rule != RangeRule::Any) {
+      EXPECT_GE(row.low, -32768);
+      EXPECT_LE(row.high, 32767);  // small numbers are 16-bit in the file
     }
   }
 }

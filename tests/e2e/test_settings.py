@@ -27,6 +27,7 @@ SECTIONS = ["[Vistelo]", "[Portable]", "[Tweak]", "[Tweak Transitions]", "[Slide
 PRESET_GROWTH = ((56, 31), (136, 76), (216, 121))
 PBT_APMQUERYSUSPEND = 0
 CMD_SAVE_NOW = 1501
+PICTURE_NAME, PICTURE = "sample.jpg", b"not decoded yet"
 VK_ESCAPE = 0x1B
 
 
@@ -104,7 +105,9 @@ class SettingsFileTest(unittest.TestCase):
     # ---- helpers
 
     def start(self, ini=None, extra=None):
-        files = dict(extra or {})
+        # A picture, so that the program does not ask for a folder to show.
+        files = {PICTURE_NAME: PICTURE}
+        files.update(extra or {})
         if ini is not None:
             files[INI] = ini
         self.s.start(files=files)
@@ -190,7 +193,7 @@ class SettingsFileTest(unittest.TestCase):
         for encoding in ("utf-16le-bom", "utf-8-bom", "utf-8"):
             with self.subTest(encoding=encoding):
                 # The picture folder has to exist; it lives in the program folder.
-                folder = self.s.new_folder({folder_name + "/": None})
+                folder = self.s.new_folder({folder_name + "/" + PICTURE_NAME: PICTURE})
                 folder_line = "folder=" + harness.windows_path(os.path.join(folder, folder_name))
                 given = {(sec, key): line for sec, key, line, _ in edits}
                 given[("[Portable]", "folder")] = folder_line
@@ -298,7 +301,7 @@ class SettingsFileTest(unittest.TestCase):
     def test_unavailable_folder_is_reported_and_kept_in_file(self):
         missing = "C:\\no such folder\\pictures"
         self.s.start(files={INI: encode(edit(self.golden, {("[Portable]", "folder"): "folder=" + missing}),
-                                        "utf-16le-bom")}, wait_window=False)
+                                        "utf-16le-bom"), PICTURE_NAME: PICTURE}, wait_window=False)
         box = self.s.dialog(timeout=15)
         self.assertIsNotNone(box, "no message for a folder that does not exist")
         self.assertIn(missing + " is unavailable", box["texts"])
@@ -316,8 +319,19 @@ class MainWindowTest(unittest.TestCase):
         self.s = session
         self.addCleanup(session.stop)
 
+    def test_folder_without_pictures_asks_for_another(self):
+        self.s.start(wait_window=False)
+        picker = self.s.dialog(timeout=15)
+        self.assertIsNotNone(picker, "no folder picker for a folder without pictures")
+        self.assertIn("Set exhibit root. Hold SHIFT to append", picker["texts"])
+        self.s.press(picker["hwnd"], harness.IDCANCEL)
+        self.s.main_window(timeout=15)
+        self.assertTrue(harness.wait_until(lambda: self.s.info()["visible"], True, timeout=5))
+        self.s.post(WM_CLOSE)
+        self.assertEqual(self.s.wait_exit(15), 0)
+
     def test_window_after_start(self):
-        self.s.start()
+        self.s.start(files={PICTURE_NAME: PICTURE})
         info = self.s.info()
         self.assertTrue(info["visible"])
         wanted = harness.WS_CAPTION | harness.WS_SYSMENU | harness.WS_THICKFRAME

@@ -50,6 +50,7 @@
 //   metrics                       screen size, sizing frame, caption height,
 //                                 work area
 //   pid HWND                      only the owning process id
+//   shortcut TARGET|SHORTCUT      writes a shortcut file SHORTCUT pointing at TARGET
 //   quit                          ends serve mode
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -57,6 +58,8 @@
 #endif
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -532,6 +535,27 @@ std::string cmd_pid(Args& a) {
     return "{\"ok\":true,\"pid\":" + jnum(pid) + "}";
 }
 
+// Writes a shortcut file, as a user would make one, for the program to find.
+std::string cmd_shortcut(Args& a) {
+    std::string both = a.text();
+    size_t bar = both.find('|');
+    if (bar == std::string::npos) return fail("usage: shortcut TARGET|SHORTCUT");
+    std::wstring target = wide(both.substr(0, bar)), path = wide(both.substr(bar + 1));
+    HRESULT com = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(hr)) hr = link->SetPath(target.c_str());
+    if (SUCCEEDED(hr)) hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) hr = file->Save(path.c_str(), TRUE);
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(com)) CoUninitialize();
+    if (FAILED(hr)) return fail("shortcut not written");
+    return "{\"ok\":true}";
+}
+
 std::string run(const std::string& line, bool& quit) {
     Args a{line};
     std::string cmd = word(a.rest);
@@ -549,6 +573,7 @@ std::string run(const std::string& line, bool& quit) {
     if (cmd == "status") return cmd_status(a);
     if (cmd == "metrics") return cmd_metrics();
     if (cmd == "pid") return cmd_pid(a);
+    if (cmd == "shortcut") return cmd_shortcut(a);
     if (cmd == "quit") {
         quit = true;
         return "{\"ok\":true}";
