@@ -10,6 +10,7 @@ set(VISTELO_CORE_SOURCES
   exhibit/exhibit_list.cpp
   exhibit/sorting.cpp
   exhibit/folder_steps.cpp
+  exhibit/drop_plan.cpp
   exhibit/folder_walk.cpp
 )
 
@@ -24,6 +25,7 @@ set(VISTELO_CORE_TEST_SOURCES
   tests/core/exhibit_list_test.cpp
   tests/core/sorting_test.cpp
   tests/core/folder_steps_test.cpp
+  tests/core/drop_plan_test.cpp
   tests/core/folder_walk_test.cpp
 )
 

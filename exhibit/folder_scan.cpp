@@ -10,6 +10,7 @@
 #include "app/viewer.h"
 #include "config/string_tables.h"
 #include "config/text_file.h"
+#include "exhibit/drop_plan.h"
 #include "exhibit/entry_from_file.h"
 #include "exhibit/shell_link.h"
 #include "exhibit/shell_shortcuts.h"
@@ -309,76 +310,47 @@ void Viewer::dropFiles(HDROP drop) {
   }
   suspendClock(false);
   SetForegroundWindow(mainWindow);
+  std::vector<vistelo::DroppedItem> items;
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  const bool append = shiftHeld();
+  for (UINT i = 0; i < count; ++i) {
+    wchar_t path[MAX_PATH] = L"";
+    const UINT length = DragQueryFileW(drop, i, path, MAX_PATH);
+    // A path longer than a path buffer is left out, never cut.
+    if (length == 0 || length >= MAX_PATH) continue;
+    vistelo::DroppedItem item;
+    item.path.assign(path, length);
+    item.isFolder = isFolder(item.path);
+    item.isShortcut = !item.isFolder && vistelo::isShortcutPath(item.path);
+    if (item.isShortcut) {
+      WIN32_FIND_DATAW data = {};
+      item.target = shortcutTarget(item.path, &data);
+      item.targetIsFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || isFolder(item.target);
+      item.created = {data.ftCreationTime.dwLowDateTime, data.ftCreationTime.dwHighDateTime};
+      item.modified = {data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime};
+      item.accessed = {data.ftLastAccessTime.dwLowDateTime, data.ftLastAccessTime.dwHighDateTime};
+    } else if (!item.isFolder) {
+      vistelo::ExhibitEntry entry;
+      entryFromFile(item.path, entry);
+      item.created = entry.created;
+      item.modified = entry.modified;
+      item.accessed = entry.accessed;
+    }
+    items.push_back(std::move(item));
+  }
+  DragFinish(drop);
+
   const vistelo::FormatSwitches formats = {settings.bmp, settings.emf, settings.gif, settings.ico,
                                            settings.jpg, settings.png, settings.tif};
-  // A dropped path longer than a path buffer is left out, never cut.
-  const auto droppedPath = [drop](UINT index) {
-    wchar_t path[MAX_PATH] = L"";
-    const UINT length = DragQueryFileW(drop, index, path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(path, length) : std::wstring();
-  };
-
-  if (count == 1) {
-    const std::wstring path = droppedPath(0);
-    DragFinish(drop);
-    if (path.empty()) {
-      resumeClock();
-      return;
-    }
-    std::wstring buildFolder;
-    if (isFolder(path)) {
-      buildFolder = path;
-    } else if (vistelo::isShortcutPath(path)) {
-      const std::wstring target = shortcutTarget(path);
-      if (!target.empty() && isFolder(target)) {
-        buildFolder = target;
-      } else {
-        exhibit.currentPath.assign(path);
-        buildFolder = folderOf(path);
-      }
-    } else {
-      exhibit.currentPath.assign(path);
-      buildFolder = folderOf(path);
-    }
-    if (buildExhibit(buildFolder.c_str(), append) && !append) exhibit.exhibitRoot.assign(buildFolder);
-  } else {
-    if (!append) exhibit.clear();
-    std::vector<std::wstring> roots;
-    bool firstFile = true;
-    for (UINT i = 0; i < count; ++i) {
-      const std::wstring path = droppedPath(i);
-      if (path.empty()) continue;
-      vistelo::ExhibitEntry entry;
-      bool take = false;
-      if (vistelo::isShortcutPath(path) && !isFolder(path)) {
-        WIN32_FIND_DATAW data = {};
-        const std::wstring target = shortcutTarget(path, &data);
-        if (target.empty()) continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          roots.push_back(target);
-        } else if (vistelo::acceptsExtension(vistelo::extensionOf(target), formats)) {
-          entry = {path,
-                   {data.ftCreationTime.dwLowDateTime, data.ftCreationTime.dwHighDateTime},
-                   {data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime},
-                   {data.ftLastAccessTime.dwLowDateTime, data.ftLastAccessTime.dwHighDateTime}};
-          take = true;
-        }
-      } else if (isFolder(path)) {
-        roots.push_back(path);
-      } else if (vistelo::acceptsExtension(vistelo::extensionOf(path), formats)) {
-        entryFromFile(path, entry);
-        take = true;
-      }
-      if (take && exhibit.append(entry) && firstFile) {
-        exhibit.currentPath.assign(path);
-        firstFile = false;
-      }
-    }
-    DragFinish(drop);
-    buildExhibit(exhibit.exhibitRoot.c_str(), true, &roots);
-    if (exhibit.empty()) buildExhibit(exhibit.exhibitRoot.c_str());
+  const vistelo::DropPlan plan = vistelo::planDrop(items, shiftHeld(), formats);
+  if (!plan.currentPath.empty()) exhibit.currentPath.assign(plan.currentPath);
+  if (items.size() == 1) {
+    if (buildExhibit(plan.buildFolder.c_str(), plan.append) && plan.buildFolderBecomesRoot)
+      exhibit.exhibitRoot.assign(plan.buildFolder);
+  } else if (items.size() > 1) {
+    if (plan.clearFirst) exhibit.clear();
+    for (const vistelo::ExhibitEntry& entry : plan.entries) exhibit.append(entry);
+    buildExhibit(exhibit.exhibitRoot.c_str(), true, &plan.roots);
+    if (exhibit.empty() && plan.rebuildWhenEmpty) buildExhibit(exhibit.exhibitRoot.c_str());
   }
   showCurrent(true);
   resumeClock();
