@@ -12,6 +12,9 @@ set(VISTELO_CORE_SOURCES
   exhibit/folder_steps.cpp
   exhibit/drop_plan.cpp
   exhibit/folder_walk.cpp
+  view/exif_orientation.cpp
+  view/orientation.cpp
+  view/view_geometry_core.cpp
 )
 
 set(VISTELO_CORE_TEST_SOURCES
@@ -27,6 +30,9 @@ set(VISTELO_CORE_TEST_SOURCES
   tests/core/folder_steps_test.cpp
   tests/core/drop_plan_test.cpp
   tests/core/folder_walk_test.cpp
+  tests/core/exif_orientation_test.cpp
+  tests/core/orientation_test.cpp
+  tests/core/view_geometry_test.cpp
 )
 
 # Builds one copy of the core library with the given extra compile/link options.

@@ -63,6 +63,7 @@ target_link_libraries(core_tests PRIVATE vistelo_core gtest_main)
 add_executable(win_tests
   tests/win/file_io_win_test.cpp
   tests/win/entry_from_file_test.cpp
+  tests/win/picture_test.cpp
   tests/win/shell_link_test.cpp
 )
 target_include_directories(win_tests PRIVATE tests/win)
