@@ -86,6 +86,12 @@ class Viewer {
 
   // View (view/).
   void showCurrent(bool forward);
+  bool loadCurrent(bool forward);
+  void orientPicture();
+  void refreshView();
+  void wrapWindow();
+  void showEmptyView();
+  void updateCaption();
   void paintView();
   BOOL eraseBackground(HDC dc);
   HBRUSH dialogBrush();
@@ -182,6 +188,7 @@ class Viewer {
   int overflowY = 0;
   bool dragScroll = false;
   int scrollBase = 100;
+  bool scrollEstablished = false;
   int windowedLayout = 0;
   std::uint32_t lastShownIndex = 99999;
 

@@ -15,6 +15,8 @@ set(VISTELO_CORE_SOURCES
   view/exif_orientation.cpp
   view/orientation.cpp
   view/view_geometry_core.cpp
+  view/view_texts.cpp
+  view/show_loop.cpp
 )
 
 set(VISTELO_CORE_TEST_SOURCES
@@ -33,6 +35,8 @@ set(VISTELO_CORE_TEST_SOURCES
   tests/core/exif_orientation_test.cpp
   tests/core/orientation_test.cpp
   tests/core/view_geometry_test.cpp
+  tests/core/view_texts_test.cpp
+  tests/core/show_loop_test.cpp
 )
 
 # Builds one copy of the core library with the given extra compile/link options.

@@ -47,6 +47,7 @@ import os
 import select
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -102,6 +103,17 @@ def wine_env(prefix, display=None):
 def windows_path(path):
     """The Z: drive path Wine maps to an absolute Linux path."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def bmp_bytes(width=2, height=2, rgb=(0x20, 0x80, 0xC0)):
+    """A small uncompressed 24-bit BMP of one colour: a picture every decoder takes,
+    whatever the extension of the file it is written to."""
+    stride = (width * 3 + 3) & ~3
+    row = bytes((rgb[2], rgb[1], rgb[0])) * width + b"\0" * (stride - width * 3)
+    pixels = row * height
+    header = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
 
 
 def wait_until(probe, wanted, timeout, interval=0.05):

@@ -14,7 +14,7 @@ import unittest
 import harness
 from harness import WM_CLOSE, WM_COMMAND
 
-PICTURE = b"not decoded yet"
+PICTURE = harness.bmp_bytes()
 CMD_FORWARD, CMD_REVERSE, CMD_SORT_NAME, CMD_SORT_TREE = 1040, 1041, 1045, 1043
 CMD_PNG, CMD_NEXT_FOLDER, CMD_SAVE_NOW = 1126, 1056, 1501
 

@@ -27,7 +27,7 @@ SECTIONS = ["[Vistelo]", "[Portable]", "[Tweak]", "[Tweak Transitions]", "[Slide
 PRESET_GROWTH = ((56, 31), (136, 76), (216, 121))
 PBT_APMQUERYSUSPEND = 0
 CMD_SAVE_NOW = 1501
-PICTURE_NAME, PICTURE = "sample.jpg", b"not decoded yet"
+PICTURE_NAME, PICTURE = "sample.jpg", harness.bmp_bytes()
 VK_ESCAPE = 0x1B
 
 
@@ -63,14 +63,26 @@ def rect_lines(section, rect, prefix=""):
     return {(section, prefix + edge): "%s%s=%d" % (prefix, edge, value) for edge, value in zip(EDGES, rect)}
 
 
-def first_start_presets(rect, metrics):
-    """The five presets a first start derives from the window and the screen."""
-    left, top, right, bottom = rect
+def first_start_presets(start_rect, metrics):
+    """The five presets a first start derives from the window it starts with (before
+    the window wraps itself around the first picture) and from the screen."""
+    left, top, right, bottom = start_rect
     presets = [(left - dx, top - dy, right + dx, bottom + dy) for dx, dy in PRESET_GROWTH]
     width, height, frame = metrics["cxscreen"], metrics["cyscreen"], metrics["cxsizeframe"]
     presets.append((0, 0, width // 5 + 2 * frame, height))
     presets.append((width - 2 * frame - width // 5, 0, width, height))
     return presets
+
+
+def start_rect_from(text):
+    """The starting window rectangle, taken back from the saved preset 1."""
+    values = {}
+    for line in text.split("\r\n"):
+        key, _, value = line.partition("=")
+        if key in ("1left", "1top", "1right", "1bottom"):
+            values[key] = int(value)
+    dx, dy = PRESET_GROWTH[0]
+    return (values["1left"] + dx, values["1top"] + dy, values["1right"] - dx, values["1bottom"] - dy)
 
 
 def with_geometry(text, rect, presets=None):
@@ -138,6 +150,13 @@ class SettingsFileTest(unittest.TestCase):
         self.assertEqual([ln for ln in lines if ln.startswith("[")], SECTIONS, "sections")
         return text
 
+    def assert_first_start_saved(self, rect):
+        """Defaults, [Position] the window at close, presets consistent with one start."""
+        start = start_rect_from(self.saved_text())
+        # The dialog the program starts from is wider than high and no larger than the screen.
+        self.assertGreater(start[2] - start[0], start[3] - start[1])
+        self.assert_saved(with_geometry(self.golden, rect, first_start_presets(start, self.s.metrics())))
+
     def assert_saved(self, expected):
         self.assertEqual(self.saved_text().split("\r\n"), expected.split("\r\n"))
 
@@ -146,9 +165,12 @@ class SettingsFileTest(unittest.TestCase):
     def test_first_start_writes_defaults_when_closed(self):
         info = self.start()
         self.assertFalse(self.s.exists(INI), "settings written before the program ended")
-        self.assertEqual((info["class"], info["caption"]), ("#32770", "Vistelo"))
+        self.assertEqual(info["class"], "#32770")
+        wanted = harness.windows_path(self.s.path(PICTURE_NAME)) + " - Vistelo"
+        caption = harness.wait_until(lambda: self.s.info()["caption"][:len(wanted)], wanted, timeout=5)
+        self.assertEqual(caption, wanted)
         rect = self.close()
-        self.assert_saved(with_geometry(self.golden, rect, first_start_presets(rect, self.s.metrics())))
+        self.assert_first_start_saved(rect)
 
     def test_end_of_session(self):
         for ending, saves in ((1, True), (0, False)):
@@ -156,7 +178,7 @@ class SettingsFileTest(unittest.TestCase):
                 self.start()
                 if saves:
                     rect = self.close(WM_ENDSESSION)
-                    self.assert_saved(with_geometry(self.golden, rect, first_start_presets(rect, self.s.metrics())))
+                    self.assert_first_start_saved(rect)
                 else:
                     self.assertIsNotNone(self.s.send(WM_ENDSESSION, 0, 0), "no reply to WM_ENDSESSION(FALSE)")
                     self.assertTrue(self.s.sync(), "window gone after WM_ENDSESSION(FALSE)")
@@ -248,9 +270,10 @@ class SettingsFileTest(unittest.TestCase):
                     data += b"k"  # half a code unit
                 info = self.start(data)
                 self.assertTrue(info["visible"])
-                self.close()
-                # [Position] and [Presets] were read intact and are kept.
-                self.assert_saved(edit(self.golden, saved))
+                rect = self.close()
+                # [Presets] were read intact and are kept; the window wrapped itself around
+                # the picture, and [Position] keeps where it is.
+                self.assert_saved(with_geometry(edit(self.golden, saved), rect))
 
     def test_failing_save_ends_cleanly(self):
         # vistelo.ini is a folder: nothing can be written, the program still ends.
@@ -271,7 +294,7 @@ class SettingsFileTest(unittest.TestCase):
         self.s.post(WM_COMMAND, CMD_SAVE_NOW)
         self.assertTrue(harness.wait_until(lambda: self.s.exists(INI), True, timeout=5), "Save Now wrote nothing")
         rect = tuple(self.s.info()["rect"])
-        self.assert_saved(with_geometry(self.golden, rect, first_start_presets(rect, self.s.metrics())))
+        self.assert_first_start_saved(rect)
         self.assertTrue(self.s.program.running())
         self.close()
 

@@ -10,8 +10,9 @@
 // printed as "0x..." strings. Texts are UTF-8. CAPTION is the rest of the line,
 // so it may hold spaces.
 //
-//   find MS HIDDEN CAPTION        unowned top-level "#32770" window with this exact
-//                                 caption, waiting up to MS; HIDDEN=1 also
+//   find MS HIDDEN CAPTION        unowned top-level "#32770" window whose caption is
+//                                 CAPTION or holds " - CAPTION",
+//                                 waiting up to MS; HIDDEN=1 also
 //                                 accepts invisible windows -> {"hwnd":..|null}
 //   info HWND                     caption, class, pid, tid, style, exstyle,
 //                                 visible, enabled, owner, parent, rect, client
@@ -207,7 +208,9 @@ BOOL CALLBACK find_top(HWND h, LPARAM lp) {
     // Message boxes carry the same caption but always have an owner.
     if (GetWindow(h, GW_OWNER) != nullptr) return TRUE;
     if (!s->hidden && !IsWindowVisible(h)) return TRUE;
-    if (window_text(h) != s->caption) return TRUE;
+    // The program's caption is "Vistelo" alone or after the name of the picture shown.
+    const std::wstring text = window_text(h);
+    if (text != s->caption && text.find(L" - " + s->caption) == std::wstring::npos) return TRUE;
     s->found = h;
     return FALSE;
 }
