@@ -119,6 +119,34 @@ class ExhibitTest(unittest.TestCase):
         link = harness.windows_path(os.path.join(root, "pic link.lnk"))
         self.assertEqual(self.bookmark_after(args=[link], folder=folder, expected=3), 3)
 
+    def test_unloadable_pictures_are_logged_and_the_next_good_one_shown(self):
+        for option in ("-removefail", "-noremovefail"):
+            with self.subTest(option):
+                folder = self.s.new_folder({
+                    "pictures/a corrupt.jpg": b"\xff\xd8\xff\xe0 this is not a picture",
+                    "pictures/b empty.png": b"",
+                    "pictures/c good.bmp": PICTURE,
+                })
+                root = os.path.join(folder, "pictures")
+                self.s.start(args=[harness.windows_path(root)], folder=folder)
+                good = harness.windows_path(os.path.join(root, "c good.bmp")) + " - Vistelo"
+                caption = harness.wait_until(lambda: self.s.info()["caption"][:len(good)], good, timeout=10)
+                self.assertEqual(caption, good)
+                log = "".join(harness.windows_path(os.path.join(root, name)) + "\r\n"
+                              for name in ("a corrupt.jpg", "b empty.png"))
+                self.assertEqual(self.s.read_file("errors.log"), b"\xff\xfe" + log.encode("utf-16-le"))
+                self.s.post(WM_CLOSE)
+                self.assertEqual(self.s.wait_exit(30), 0)
+
+    def test_folder_of_unloadable_files_shows_the_empty_view(self):
+        folder = self.s.new_folder({"pictures/bad.jpg": b"nothing"})
+        root = os.path.join(folder, "pictures")
+        self.s.start(args=[harness.windows_path(root)], folder=folder)
+        wanted = harness.windows_path(root) + " - Vistelo"
+        self.assertEqual(harness.wait_until(lambda: self.s.info()["caption"], wanted, timeout=10), wanted)
+        self.s.post(WM_CLOSE)
+        self.assertEqual(self.s.wait_exit(30), 0)
+
     def test_window_stays_responsive_during_a_long_walk(self):
         folder = self.s.new_folder({"vistelo.ini": settings_text()})
         big = os.path.join(folder, "big")
