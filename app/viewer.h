@@ -17,6 +17,7 @@
 #include "exhibit/exhibit_list.h"
 #include "exhibit/scan_worker.h"
 #include "view/picture.h"
+#include "view/view_texts.h"
 
 using vistelo::PathText;
 
@@ -92,6 +93,7 @@ class Viewer {
   void wrapWindow();
   void showEmptyView();
   void updateCaption();
+  vistelo::ViewTextFacts viewTextFacts() const;
   void paintView();
   BOOL eraseBackground(HDC dc);
   HBRUSH dialogBrush();

@@ -1,12 +1,15 @@
 // Painting the view, the caption and the status bar.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "app/app_info.h"
 #include "app/viewer.h"
+#include "exhibit/shell_link.h"
 #include "view/view_geometry_core.h"
+#include "view/view_texts.h"
 
 namespace {
 
@@ -41,6 +44,7 @@ void Viewer::paintView() {
     FillRect(dc, &paint.rcPaint, background);
     EndPaint(mainWindow, &paint);
     updateCaption();
+    updateStatus();
     return;
   }
   ensureCanvas(viewDC, viewBitmap, viewDCInitialBitmap, viewBitmapSize, width, height);
@@ -59,25 +63,78 @@ void Viewer::paintView() {
   }
   if (target == viewDC) BitBlt(dc, 0, 0, width, height, viewDC, 0, 0, SRCCOPY);
   EndPaint(mainWindow, &paint);
-  updateCaption();
+  if (settings.title) updateCaption();
+  updateStatus();
+}
+
+vistelo::ViewTextFacts Viewer::viewTextFacts() const {
+  vistelo::ViewTextFacts facts;
+  facts.currentPath = exhibit.currentPath.c_str();
+  facts.viewedFolder = exhibit.viewedFolder.c_str();
+  facts.currentIndex = exhibit.currentIndex;
+  facts.count = exhibit.count();
+  facts.pictureHeld = picture.hasImage();
+  facts.title = settings.title;
+  facts.fullname = settings.fullname;
+  facts.collage = settings.collage;
+  facts.zoomPercent = zoomPercent;
+  facts.zoomLock = settings.zoom;
+  facts.manualZoom = manualZoom;
+  facts.squeeze = settings.squeeze;
+  facts.image = {picture.width(), picture.height()};
+  facts.bitsPerPixel = picture.bitsPerPixel();
+  facts.drawn = {picture.drawWidth, picture.drawHeight};
+  facts.overflowX = overflowX;
+  facts.overflowY = overflowY;
+  facts.scrollStep = scrollBase;
+  facts.collageTileWidth = picture.drawWidth;
+  return facts;
 }
 
 void Viewer::updateCaption() {
-  std::wstring caption;
-  if (!picture.hasImage()) {
-    caption = exhibit.empty() ? std::wstring(exhibit.viewedFolder.c_str()) + L" - " + appInfo.caption : appInfo.caption;
-  } else {
-    std::wstring name = exhibit.currentPath.c_str();
-    if (!settings.fullname) name = name.substr(name.find_last_of(L'\\') + 1);
-    caption = settings.title ? name + L" - " + appInfo.caption : std::wstring(appInfo.caption);
-    if (zoomPercent != 100 && !settings.collage) {
-      caption += L" (Zoom: " + std::to_wstring(picture.drawWidth) + L" x " + std::to_wstring(picture.drawHeight) + L")";
-    }
-  }
-  if (caption.size() > 259) caption.resize(259);
-  wchar_t current[260] = L"";
-  GetWindowTextW(mainWindow, current, 260);
+  const vistelo::CaptionText caption = vistelo::captionText(viewTextFacts());
+  wchar_t current[vistelo::kPathCapacity] = L"";
+  GetWindowTextW(mainWindow, current, vistelo::kPathCapacity);
   if (caption != current) SetWindowTextW(mainWindow, caption.c_str());
+}
+
+void Viewer::createStatusBar() {
+  statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                              mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(500)), appInfo.instance,
+                              nullptr);
+  if (statusBar == nullptr) {
+    settings.statusbar = false;
+    return;
+  }
+  RECT bar;
+  GetWindowRect(statusBar, &bar);
+  statusBarHeight = bar.bottom - bar.top;
+  int edges[vistelo::kStatusPartCount];
+  for (int i = 0; i < vistelo::kStatusPartCount; ++i) edges[i] = vistelo::kStatusPartEdges[i];
+  SendMessageW(statusBar, SB_SETPARTS, vistelo::kStatusPartCount, reinterpret_cast<LPARAM>(edges));
+  SendMessageW(statusBar, SB_SETTEXTW, 6 | SBT_NOBORDERS,
+               reinterpret_cast<LPARAM>(vistelo::keyHintText().c_str()));
+  if (!settings.slide) SendMessageW(statusBar, SB_SETTEXTW, 5, reinterpret_cast<LPARAM>(L"\t!"));
+}
+
+void Viewer::updateStatus() {
+  if (statusBar == nullptr) return;
+  vistelo::ViewTextFacts facts = viewTextFacts();
+  // The size on disk, of a shortcut's target for a shortcut.
+  std::wstring file = exhibit.currentPath.c_str();
+  if (vistelo::isShortcutPath(file)) {
+    ShellLink link;
+    wchar_t target[MAX_PATH] = L"";
+    file = SUCCEEDED(link.open()) && SUCCEEDED(link.resolve(file.c_str(), target, false)) ? target : L"";
+  }
+  if (!file.empty() && !exhibit.showsClipboardPicture()) {
+    const DWORD size = GetCompressedFileSizeW(file.c_str(), nullptr);
+    facts.fileSizeKnown = size != INVALID_FILE_SIZE;
+    facts.fileSize = size;
+  }
+  const vistelo::StatusParts parts = vistelo::statusParts(facts);
+  for (int i = 0; i < 5; ++i)
+    SendMessageW(statusBar, SB_SETTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(parts.part[i].c_str()));
 }
 
 // The paint covers the whole client area, so the background is never erased apart.
@@ -87,8 +144,8 @@ HBRUSH Viewer::dialogBrush() {
   return backgroundBrush != nullptr ? backgroundBrush : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
-void Viewer::onSize(WPARAM, int, int) { InvalidateRect(mainWindow, nullptr, FALSE); }
-
-void Viewer::createStatusBar() {}
-
-void Viewer::updateStatus() {}
+void Viewer::onSize(WPARAM, int, int) {
+  InvalidateRect(mainWindow, nullptr, FALSE);
+  // The status bar follows the window's width.
+  if (statusBar != nullptr) SendMessageW(statusBar, WM_SIZE, 0, 0);
+}

@@ -114,6 +114,19 @@ class ExhibitTest(unittest.TestCase):
         # sub holds c.gif and deeper\d.bmp: reversed, c.gif is the second of two.
         self.assertEqual(self.bookmark_after((CMD_REVERSE,), args=[start], folder=folder, expected=1), 1)
 
+    def test_status_bar_shows_place_size_and_zoom(self):
+        folder, root = self.make_tree()
+        self.s.start(args=[harness.windows_path(os.path.join(root, "b.jpg"))], folder=folder)
+        # The walk ends, the sorted list comes in, and b.jpg is the third of seven.
+        parts = harness.wait_until(lambda: self.s.status_texts()[4:5], ["\t3/7"], timeout=10)
+        self.assertEqual(parts, ["\t3/7"])
+        texts = self.s.status_texts()
+        self.assertEqual(texts[0], "\t0.07KB")  # the 70 bytes of the 2x2 picture
+        self.assertEqual(texts[1], "\t2x2x24")
+        self.assertEqual(texts[6], "\tF1 menu | Esc exit")
+        self.s.post(WM_CLOSE)
+        self.assertEqual(self.s.wait_exit(30), 0)
+
     def test_shortcut_to_picture_is_an_entry(self):
         folder, root = self.make_tree()
         link = harness.windows_path(os.path.join(root, "pic link.lnk"))
