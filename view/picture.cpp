@@ -104,8 +104,13 @@ int Picture::height() const {
 }
 
 void Picture::rotateFlip(int rotateFlipType) {
-  if (image_ == nullptr || rotateFlipType < 0 || rotateFlipType > 7) return;
-  gp::GdipImageRotateFlip(asImage(image_), static_cast<Gdiplus::RotateFlipType>(rotateFlipType));
+  if (image_ == nullptr || rotateFlipType <= 0 || rotateFlipType > 7) return;
+  // The combined modes mean "turn clockwise, then mirror left to right". Done as the
+  // two steps, which every implementation of the library agrees on (Wine's own
+  // combined modes mirror first).
+  const int quarters = rotateFlipType & 3;
+  if (quarters != 0) gp::GdipImageRotateFlip(asImage(image_), static_cast<Gdiplus::RotateFlipType>(quarters));
+  if (rotateFlipType & 4) gp::GdipImageRotateFlip(asImage(image_), Gdiplus::RotateNoneFlipX);
 }
 
 void Picture::drawScaled(HDC target, int width, int height) const { drawScaled(target, 0, 0, width, height); }

@@ -15,7 +15,8 @@
 //                                 waiting up to MS; HIDDEN=1 also
 //                                 accepts invisible windows -> {"hwnd":..|null}
 //   info HWND                     caption, class, pid, tid, style, exstyle,
-//                                 visible, enabled, owner, parent, rect, client
+//                                 visible, enabled, owner, parent, rect, client,
+//                                 origin (the client area's top left on screen)
 //   post HWND MSG WPARAM LPARAM   PostMessageW
 //   send HWND MSG WPARAM LPARAM MS
 //                                 SendMessageTimeoutW (SMTO_ABORTIFHUNG);
@@ -254,6 +255,9 @@ std::string cmd_info(Args& a) {
     r += ",\"owner\":" + jhwnd(GetWindow(h, GW_OWNER));
     r += ",\"parent\":" + jhwnd(GetAncestor(h, GA_PARENT));
     r += ",\"rect\":" + jrect(wr) + ",\"client\":" + jrect(cr);
+    POINT origin = {0, 0};
+    ClientToScreen(h, &origin);
+    r += ",\"origin\":[" + jnum(origin.x) + "," + jnum(origin.y) + "]";
     r += ",\"normal\":" + jrect(wp.rcNormalPosition);
     r += ",\"showcmd\":" + jnum(wp.showCmd);
     return r + "}";
