@@ -52,6 +52,8 @@ void Viewer::leaveNestedLoop() {
 void Viewer::teardown() {
   if (tornDown_) return;
   tornDown_ = true;
+  // No image of the imaging library may outlive it.
+  picture.release();
   stopImaging(imagingToken);
   if (settings.trayicon || settings.layer == 2) removeTrayIcon();
   if (settings.savesettings) saveSettings();
