@@ -21,7 +21,7 @@ def main(runs):
     harness.prepare_prefix(harness.env_path("VISTELO_WINEPREFIX"))
     start_times, exit_times = [], []
     with harness.Session() as session:
-        picture = {"sample.jpg": b"x"}  # a folder without pictures would ask for one
+        picture = {"sample.bmp": harness.bmp_bytes(640, 480)}  # a folder without pictures would ask for one
         session.start(files=picture)  # a first run warms the wineserver and the file cache
         session.close_main()
         for _ in range(runs):
