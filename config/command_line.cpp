@@ -303,9 +303,4 @@ bool holdsProgramSection(const std::wstring& text) {
   return IniReader(text).readSection(SettingsTable(), L"[Vistelo]", 12);
 }
 
-std::wstring folderOf(const std::wstring& path) {
-  const std::size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? path : path.substr(0, slash);
-}
-
 }  // namespace vistelo

@@ -8,6 +8,8 @@
 
 #include "config/settings.h"
 
+#include "exhibit/exhibit_entry.h"  // folderOf
+
 namespace vistelo {
 
 // What the arguments ask for besides the settings they set.
@@ -50,8 +52,5 @@ bool namesSettingsFile(const std::wstring& path);
 // True when the decoded file text has a line starting with "[Vistelo]": only such a
 // file (or one that does not exist yet) may be overwritten with the settings.
 bool holdsProgramSection(const std::wstring& text);
-
-// The path up to its last backslash (the whole path when it has none).
-std::wstring folderOf(const std::wstring& path);
 
 }  // namespace vistelo

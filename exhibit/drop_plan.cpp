@@ -1,15 +1,6 @@
 #include "exhibit/drop_plan.h"
 
 namespace vistelo {
-namespace {
-
-std::wstring folderOf(const std::wstring& path) {
-  const std::size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
-}  // namespace
-
 DropPlan planDrop(const std::vector<DroppedItem>& items, bool shiftHeld, const FormatSwitches& formats) {
   DropPlan plan;
   plan.append = shiftHeld;

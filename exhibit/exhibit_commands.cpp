@@ -2,16 +2,6 @@
 #include "app/viewer.h"
 #include "exhibit/folder_steps.h"
 
-namespace {
-
-std::wstring folderOf(const wchar_t* path) {
-  const std::wstring text = path;
-  const std::size_t slash = text.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : text.substr(0, slash);
-}
-
-}  // namespace
-
 bool Viewer::dispatchExhibitCommand(int id) {
   const bool idle = !exhibit.scanBusy;
   bool vistelo::Settings::*formatSwitch = nullptr;
@@ -29,7 +19,7 @@ bool Viewer::dispatchExhibitCommand(int id) {
       if (idle && !settings.archive.empty()) openFolder(settings.archive.c_str(), false);
       return true;
     case 1105:
-      if (idle && !exhibit.empty() && !isNotAFile()) openFolder(folderOf(exhibit.currentPath.c_str()).c_str(), false);
+      if (idle && !exhibit.empty() && !isNotAFile()) openFolder(vistelo::folderOf(exhibit.currentPath.c_str()).c_str(), false);
       return true;
     case 1106:
       if (idle && !exhibit.empty()) viewLinkTarget();

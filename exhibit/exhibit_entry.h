@@ -31,4 +31,10 @@ inline bool fitsPathBuffer(const std::wstring& path) {
   return !path.empty() && path.size() < kPathCapacity && path.find(L'\0') == std::wstring::npos;
 }
 
+// The path up to its last backslash (the whole path when it has none).
+inline std::wstring folderOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L'\\');
+  return slash == std::wstring::npos ? path : path.substr(0, slash);
+}
+
 }  // namespace vistelo

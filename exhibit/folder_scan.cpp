@@ -20,11 +20,6 @@ namespace {
 
 const wchar_t kFallbackRoot[] = L"C:\\users\\public\\pictures";
 
-std::wstring folderOf(const std::wstring& path) {
-  const std::size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 bool isFolder(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -292,7 +287,7 @@ bool Viewer::pickExhibitRoot(bool build) {
 
 void Viewer::viewLinkTarget() {
   if (!vistelo::isShortcutPath(exhibit.currentPath.c_str())) return;
-  const std::wstring folder = folderOf(shortcutTarget(exhibit.currentPath.c_str()));
+  const std::wstring folder = vistelo::folderOf(shortcutTarget(exhibit.currentPath.c_str()));
   if (isUnavailable(folder)) {
     reportUnavailable(folder);
     return;
