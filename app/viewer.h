@@ -224,6 +224,7 @@ class Viewer {
   void waitForFirstResult();
   void finishScan(std::vector<vistelo::ExhibitEntry>&& sorted);
   vistelo::ExhibitView exhibitView() const;
+  vistelo::FormatSwitches formatSwitches() const;
   void applyExhibitView(const vistelo::ExhibitView& view);
   int nestedLoops_ = 0;
   bool closeDeferred_ = false;

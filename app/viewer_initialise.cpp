@@ -7,16 +7,12 @@
 
 #include "app/app_info.h"
 #include "app/viewer.h"
+#include "config/file_io_win.h"
 #include "config/string_tables.h"
 #include "exhibit/shell_link.h"
 #include "resources/resource_ids.h"
 
 namespace {
-
-bool isUnavailable(const wchar_t* path) {
-  const DWORD attributes = GetFileAttributesW(path);
-  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_OFFLINE) != 0;
-}
 
 RECT grown(const RECT& r, int dx, int dy) { return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy}; }
 

@@ -8,12 +8,10 @@
 #include "app/viewer.h"
 #include "config/command_line.h"
 #include "config/file_io_win.h"
+#include "config/settings_file.h"
 #include "config/text_codec.h"
 
 namespace {
-
-// As much of a file as readSettings takes.
-constexpr std::size_t kSettingsFileLimit = 4 * 1024 * 1024;
 
 std::vector<std::wstring> argumentsAfterProgramName() {
   std::vector<std::wstring> args;
@@ -77,7 +75,7 @@ class ViewerActions : public vistelo::CommandLineActions {
     if (GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES) {
       const DWORD error = GetLastError();
       replaceable = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    } else if (readWholeFile(path, bytes, kSettingsFileLimit)) {
+    } else if (readWholeFile(path, bytes, vistelo::kSettingsFileLimit)) {
       replaceable = vistelo::holdsProgramSection(vistelo::decodeTextFile(bytes));
     }
     const PathText previous = viewer_.settingsPath;

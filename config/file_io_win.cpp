@@ -8,6 +8,16 @@ std::wstring extendedPath(const std::wstring& path) {
   return path;
 }
 
+bool isFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool isUnavailable(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_OFFLINE);
+}
+
 bool readWholeFile(const std::wstring& path, vistelo::Bytes& bytes, std::size_t limit) {
   HANDLE file = CreateFileW(extendedPath(path).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,

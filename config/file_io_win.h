@@ -10,6 +10,10 @@
 // The path in the form the file calls accept beyond 259 characters.
 std::wstring extendedPath(const std::wstring& path);
 
+// A folder that exists; and a path whose attributes cannot be read or mark it offline.
+bool isFolder(const std::wstring& path);
+bool isUnavailable(const std::wstring& path);
+
 // Reads at most `limit` bytes of the file; false when it cannot be opened or read.
 // Other programs may have the file open for reading or writing meanwhile.
 bool readWholeFile(const std::wstring& path, vistelo::Bytes& bytes, std::size_t limit);

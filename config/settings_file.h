@@ -1,6 +1,7 @@
 #pragma once
 // The settings file's text: reading it into Settings and writing Settings out as it.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,9 @@
 #include "config/settings.h"
 
 namespace vistelo {
+
+// A settings file is a few kilobytes; anything beyond this is not read.
+constexpr std::size_t kSettingsFileLimit = 4 * 1024 * 1024;
 
 // Reads every section of the decoded file text, then keeps every value in range.
 // Keys the text lacks or spells wrongly keep the values `settings` already holds.

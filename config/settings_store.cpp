@@ -8,16 +8,9 @@
 #include "config/settings_file.h"
 #include "config/string_tables.h"
 
-namespace {
-
-// A settings file is a few kilobytes; anything beyond this is not read.
-constexpr std::size_t kSettingsFileLimit = 4 * 1024 * 1024;
-
-}  // namespace
-
 void Viewer::readSettings() {
   vistelo::Bytes bytes;
-  if (settingsPath.empty() || !readWholeFile(settingsPath.c_str(), bytes, kSettingsFileLimit)) return;
+  if (settingsPath.empty() || !readWholeFile(settingsPath.c_str(), bytes, vistelo::kSettingsFileLimit)) return;
   vistelo::switchesFromTransitionList(enabledTransitions, settings);
   vistelo::readSettingsText(vistelo::decodeTextFile(bytes), settings);
   if (!settings.folder.empty()) {

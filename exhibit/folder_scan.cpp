@@ -8,6 +8,7 @@
 #include "app/app_info.h"
 #include "app/main_dialog.h"
 #include "app/viewer.h"
+#include "config/file_io_win.h"
 #include "config/string_tables.h"
 #include "config/text_file.h"
 #include "exhibit/drop_plan.h"
@@ -19,16 +20,6 @@
 namespace {
 
 const wchar_t kFallbackRoot[] = L"C:\\users\\public\\pictures";
-
-bool isFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool isUnavailable(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_OFFLINE);
-}
 
 void reportUnavailable(const std::wstring& path) {
   const std::wstring text = path + L" " + vistelo::langTable().messageText(vistelo::kMsgIsUnavailable);
@@ -56,6 +47,10 @@ int CALLBACK selectRootCallback(HWND dialog, UINT message, LPARAM, LPARAM data) 
 vistelo::ShortcutResolver& Viewer::shortcuts() {
   static ShellShortcutResolver resolver;
   return resolver;
+}
+
+vistelo::FormatSwitches Viewer::formatSwitches() const {
+  return {settings.bmp, settings.emf, settings.gif, settings.ico, settings.jpg, settings.png, settings.tif};
 }
 
 vistelo::ExhibitView Viewer::exhibitView() const {
@@ -90,7 +85,7 @@ bool Viewer::buildExhibit(const wchar_t* root, bool append, const std::vector<st
   }
   job.rules.subfolders = settings.subfolders;
   job.rules.hidden = settings.hidden;
-  job.rules.formats = {settings.bmp, settings.emf, settings.gif, settings.ico, settings.jpg, settings.png, settings.tif};
+  job.rules.formats = formatSwitches();
   if (append) job.base = exhibit.entries;
   job.sort = settings.sort;
   job.sortby = settings.sortby;
@@ -334,9 +329,7 @@ void Viewer::dropFiles(HDROP drop) {
   }
   DragFinish(drop);
 
-  const vistelo::FormatSwitches formats = {settings.bmp, settings.emf, settings.gif, settings.ico,
-                                           settings.jpg, settings.png, settings.tif};
-  const vistelo::DropPlan plan = vistelo::planDrop(items, shiftHeld(), formats);
+  const vistelo::DropPlan plan = vistelo::planDrop(items, shiftHeld(), formatSwitches());
   if (!plan.currentPath.empty()) exhibit.currentPath.assign(plan.currentPath);
   if (items.size() == 1) {
     if (buildExhibit(plan.buildFolder.c_str(), plan.append) && plan.buildFolderBecomesRoot)
