@@ -8,3 +8,5 @@ void Viewer::suspendClock(bool forDialog) {
 }
 
 void Viewer::resumeClock() { modalPause = false; }
+
+void Viewer::restartClock() {}

@@ -49,6 +49,7 @@ class Viewer {
 
   // Slideshow clock (app/slide_clock.cpp).
   void clockTick();
+  void restartClock();
   void suspendClock(bool forDialog);
   void resumeClock();
 
@@ -123,6 +124,15 @@ class Viewer {
 
   // Menus (ui/).
   void showMainMenu(int x, int y, int submenuPosition);
+  void openMenuFromKey();   // the Menu command: at the cursor or the window's corner
+  void pinMenu(int pinId);  // a Pin item of the main popup menu
+
+  // Small dialogs (ui/). Each runs its dialog and stores the answer; the caller
+  // pauses the slideshow around it.
+  void askNumber(int kind);   // Timer, Thumbnail Size, Zoom Step, Collage Size
+  void askGoTo();
+  void askProgram(int kind);  // the image viewer or the file manager
+  void showAboutBox();
 
   // Windows
   HWND mainWindow;

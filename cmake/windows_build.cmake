@@ -35,6 +35,7 @@ set(VISTELO_WIN_SOURCES
   window/tray_hotkey.cpp
   fileops/wallpaper.cpp
   ui/popup_menus.cpp
+  ui/small_dialogs.cpp
 )
 set(VISTELO_WIN_LIBS gdiplus comctl32 comdlg32 shell32 ole32 uuid user32 gdi32 kernel32)
 
@@ -44,6 +45,9 @@ target_compile_options(vistelo_win PRIVATE ${VISTELO_WARNINGS})
 target_link_libraries(vistelo_win PUBLIC vistelo_core ${VISTELO_WIN_LIBS})
 
 add_executable(Vistelo WIN32 app/main.cpp resources/vistelo.rc)
+# The resource script includes these; windres's object must follow them.
+set_source_files_properties(resources/vistelo.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_CURRENT_SOURCE_DIR}/resources/menus.rc;${CMAKE_CURRENT_SOURCE_DIR}/resources/small_dialogs.rc;${CMAKE_CURRENT_SOURCE_DIR}/resources/accelerators.rc;${CMAKE_CURRENT_SOURCE_DIR}/resources/resource_ids.h")
 target_compile_options(Vistelo PRIVATE ${VISTELO_WARNINGS})
 target_link_options(Vistelo PRIVATE -municode ${VISTELO_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
 target_link_libraries(Vistelo PRIVATE vistelo_win)
