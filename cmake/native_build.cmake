@@ -42,22 +42,43 @@ if(VISTELO_WINDOWS)
       USES_TERMINAL_BUILD ON)
   endforeach()
 
+  # The shipped program is the 32-bit one; on a kernel that cannot execute 32-bit
+  # programs the tests run the 64-bit build with Wine's 64-bit loader instead.
   find_program(WINE_PROGRAM wine REQUIRED)
+  find_program(VISTELO_PYTHON3 NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+  find_program(VISTELO_PYTHON3 NAMES python3 REQUIRED)
+  execute_process(COMMAND ${VISTELO_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/e2e/wine_choice.py
+    OUTPUT_VARIABLE wine_choice OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE wine_choice_rc)
+  if(NOT wine_choice_rc EQUAL 0 OR wine_choice STREQUAL "")
+    set(wine_choice "i686;${WINE_PROGRAM}")
+  endif()
+  list(GET wine_choice 0 VISTELO_WINE_ARCH)
+  list(GET wine_choice 1 VISTELO_WINE)
+  if(NOT VISTELO_WINE_ARCH STREQUAL "i686")
+    message(STATUS "This machine cannot run 32-bit programs: the Wine tests run the "
+                   "${VISTELO_WINE_ARCH} build with ${VISTELO_WINE}; the i686 ones are disabled")
+  endif()
   set(VISTELO_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  set(VISTELO_EXE ${CMAKE_BINARY_DIR}/i686/Vistelo.exe)
-  set(VISTELO_DRIVER ${CMAKE_BINARY_DIR}/i686/vdriver.exe)
+  set(VISTELO_EXE ${CMAKE_BINARY_DIR}/${VISTELO_WINE_ARCH}/Vistelo.exe)
+  set(VISTELO_DRIVER ${CMAKE_BINARY_DIR}/${VISTELO_WINE_ARCH}/vdriver.exe)
   add_subdirectory(tests/e2e)
 
   # Unit tests built by the Windows sub-builds run under Wine in the shared prefix.
+  set(wine_env WINEPREFIX=${VISTELO_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+  if(IS_ABSOLUTE "${VISTELO_WINE}")
+    list(APPEND wine_env WINELOADER=${VISTELO_WINE})
+  endif()
   foreach(arch i686 x86_64)
     foreach(suite core_tests win_tests)
       add_test(NAME ${suite}_wine_${arch}
-        COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${VISTELO_WINEPREFIX} WINEDEBUG=-all
-                WINEDLLOVERRIDES=mscoree,mshtml=
-                ${WINE_PROGRAM} ${CMAKE_BINARY_DIR}/${arch}/${suite}.exe
+        COMMAND ${CMAKE_COMMAND} -E env ${wine_env}
+                ${VISTELO_WINE} ${CMAKE_BINARY_DIR}/${arch}/${suite}.exe
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
       set_tests_properties(${suite}_wine_${arch} PROPERTIES
         FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine TIMEOUT 300)
+      if(arch STREQUAL "i686" AND NOT VISTELO_WINE_ARCH STREQUAL "i686")
+        set_tests_properties(${suite}_wine_${arch} PROPERTIES DISABLED ON)
+      endif()
     endforeach()
   endforeach()
 endif()

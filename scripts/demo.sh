@@ -8,16 +8,19 @@ root=$(pwd)
 scripts/install-deps.sh
 build=${VISTELO_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" --target windows_i686 -j "$(nproc)"
+arch=$(python3 tests/e2e/wine_choice.py | cut -d";" -f1)
+wine=$(python3 tests/e2e/wine_choice.py | cut -d";" -f2)
+cmake --build "$build" --target "windows_$arch" -j "$(nproc)"
 
 export WINEPREFIX="$root/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 python3 tests/e2e/prepare_prefix.py "$WINEPREFIX"
 
-exe="$root/$build/i686/Vistelo.exe"
+exe="$root/$build/$arch/Vistelo.exe"
 cd "$root/samples"
 if [[ -n "${DISPLAY:-}" ]] && xdpyinfo > /dev/null 2>&1; then
   echo "Starting Vistelo on display $DISPLAY; close its window (or press Esc) to end."
-  wine "$exe" "$root/samples"
+  [[ "$wine" == /* ]] && export WINELOADER="$wine"
+  "$wine" "$exe" "$root/samples"
   exit 0
 fi
 

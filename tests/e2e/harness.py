@@ -87,8 +87,38 @@ def env_path(name):
     return os.path.abspath(value)
 
 
+# Debian's wine script runs the 32-bit loader whenever it is installed, even on a
+# kernel that cannot execute 32-bit programs; there only the 64-bit loader runs.
+DEBIAN_WINE32 = "/usr/lib/wine/wine"
+DEBIAN_WINE64 = "/usr/lib/wine/wine64"
+
+
+def _runs(argv):
+    try:
+        return subprocess.run(argv, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=60).returncode == 0
+    except (OSError, subprocess.TimeoutExpired):
+        return False
+
+
+def choose_wine():
+    """(arch, loader): the Windows build this machine's Wine can run and the
+    command that runs it. $VISTELO_WINE and $VISTELO_WINE_ARCH override."""
+    if os.environ.get("VISTELO_WINE"):
+        return os.environ.get("VISTELO_WINE_ARCH", "i686"), os.environ["VISTELO_WINE"]
+    if os.path.exists(DEBIAN_WINE32) and not _runs([DEBIAN_WINE32, "--version"]) \
+            and _runs([DEBIAN_WINE64, "--version"]):
+        return "x86_64", DEBIAN_WINE64
+    return "i686", "wine"
+
+
+WINE_ARCH, WINE = choose_wine()
+
+
 def wine_env(prefix, display=None):
     env = dict(os.environ)
+    if os.path.isabs(WINE):
+        env["WINELOADER"] = WINE  # processes Wine starts itself use the same loader
     env["WINEPREFIX"] = prefix
     env["WINEDEBUG"] = "-all"
     env["WINEDLLOVERRIDES"] = WINE_DLL_OVERRIDES
@@ -226,7 +256,7 @@ if signal.getsignal(signal.SIGTERM) in (signal.SIG_DFL, None):
 
 def _wine_version():
     try:
-        return subprocess.run(["wine", "--version"], capture_output=True, text=True,
+        return subprocess.run([WINE, "--version"], capture_output=True, text=True,
                               timeout=30).stdout.strip()
     except (OSError, subprocess.TimeoutExpired):
         return "unknown"
@@ -255,12 +285,12 @@ def prepare_prefix(prefix, timeout=300):
     log = prefix + ".log"
     try:
         with open(log, "wb") as out:
-            rc = _run_bounded(["wineboot", "-i"], env, timeout, stdout=out, stderr=out)
+            rc = _run_bounded([WINE, "wineboot", "-i"], env, timeout, stdout=out, stderr=out)
             if rc != 0:
                 raise HarnessError("wineboot -i failed with %s, see %s" % (rc, log))
             # Without a window manager Wine waits two seconds for every window it
             # hides; unmanaged windows need no such wait.
-            _run_bounded(["wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
+            _run_bounded([WINE, "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
                           "/d", "N", "/f"], env, max(1.0, deadline - time.monotonic()), stdout=out, stderr=out)
             _run_bounded(["wineserver", "-w"], env, max(1.0, deadline - time.monotonic()),
                          stdout=out, stderr=out)
@@ -310,7 +340,7 @@ class Driver:
     """vdriver.exe in serve mode: one JSON line back for every command line."""
 
     def __init__(self, exe, env, cwd, log):
-        self.proc = _spawn(["wine", exe, "serve"], env=env, cwd=cwd, stdin=subprocess.PIPE,
+        self.proc = _spawn([WINE, exe, "serve"], env=env, cwd=cwd, stdin=subprocess.PIPE,
                            stdout=subprocess.PIPE, stderr=log)
         self._buf = b""
 
@@ -501,7 +531,7 @@ class Session:
         exe = os.path.join(folder, os.path.basename(self.exe))
         log = os.path.join(os.path.dirname(folder), "program.log")
         with open(log, "wb") as out:
-            proc = _spawn(["wine", exe] + list(args), env=self.env, cwd=cwd or folder,
+            proc = _spawn([WINE, exe] + list(args), env=self.env, cwd=cwd or folder,
                           stdin=subprocess.DEVNULL, stdout=out, stderr=out)
         self.program = Program(folder, proc, log)
         if wait_window:
